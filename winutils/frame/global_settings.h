@@ -1,0 +1,5 @@
+// The library's copy of the host's settings text.
+#pragma once
+#include <string>
+
+std::wstring& GlobalSettingsText();
