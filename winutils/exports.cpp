@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "frame/exports.h"
+#include "exports.h"
 
 #include <cstring>
 

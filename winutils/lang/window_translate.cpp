@@ -1,0 +1,8 @@
+#include <windows.h>
+
+#include "lang/window_translate.h"
+
+void TranslateWindowTree(HWND) {}
+void TranslateMenu(HMENU) {}
+void FitControlToText(HWND) {}
+HWND FindEditToTheRight(HWND) { return nullptr; }

@@ -1,0 +1,1 @@
+target_link_libraries(kv_upload PUBLIC kv_frame)
