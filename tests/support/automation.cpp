@@ -169,6 +169,9 @@ void SendKeyInput(WORD vk, bool shift) {
 }
 
 bool SaveWindowPng(HWND hwnd, const std::wstring& path) {
+    // Let the window finish painting first; it may belong to another thread or process.
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    Sleep(400);
     RECT rc;
     if (!GetWindowRect(hwnd, &rc)) return false;
     int width = rc.right - rc.left, height = rc.bottom - rc.top;

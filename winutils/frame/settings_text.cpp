@@ -5,6 +5,14 @@
 
 namespace {
 
+// Plain A-Z folding; every other character is kept as it is.
+std::wstring FoldAscii(std::wstring_view text) {
+    std::wstring out(text);
+    for (wchar_t& c : out)
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    return out;
+}
+
 struct Section {
     std::size_t start;      // the "\n[" of the header
     std::size_t headerEnd;  // the header's closing line feed
@@ -13,7 +21,7 @@ struct Section {
 
 std::optional<Section> FindSection(std::wstring_view text, std::wstring_view lowered,
                                    std::wstring_view section) {
-    std::wstring header = L"\n[" + AsciiLower(section) + L"]\n";
+    std::wstring header = L"\n[" + FoldAscii(section) + L"]\n";
     std::size_t start = lowered.find(header);
     if (start == std::wstring_view::npos) return std::nullopt;
     std::size_t headerEnd = start + header.size() - 1;
@@ -24,7 +32,7 @@ std::optional<Section> FindSection(std::wstring_view text, std::wstring_view low
 
 // Position of "\n" + key + "=" inside the section, or npos.
 std::size_t FindKey(std::wstring_view lowered, const Section& section, std::wstring_view key) {
-    std::wstring pattern = L"\n" + AsciiLower(key) + L"=";
+    std::wstring pattern = L"\n" + FoldAscii(key) + L"=";
     std::size_t pos = lowered.find(pattern, section.start);
     if (pos == std::wstring_view::npos || pos > section.end) return std::wstring_view::npos;
     return pos;
@@ -54,16 +62,9 @@ template <typename T> T ParseDecimal(std::wstring_view text) {
 
 }  // namespace
 
-std::wstring AsciiLower(std::wstring_view text) {
-    std::wstring out(text);
-    for (wchar_t& c : out)
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-    return out;
-}
-
 std::optional<std::wstring> LookupSetting(std::wstring_view text, std::wstring_view section,
                                           std::wstring_view key) {
-    std::wstring lowered = AsciiLower(text);
+    std::wstring lowered = FoldAscii(text);
     auto found = FindSection(text, lowered, section);
     if (!found) return std::nullopt;
     std::size_t pos = FindKey(lowered, *found, key);
@@ -79,7 +80,7 @@ std::optional<std::wstring> LookupSetting(std::wstring_view text, std::wstring_v
 
 void UpdateSetting(std::wstring& text, std::wstring_view section, std::wstring_view key,
                    std::wstring_view value) {
-    std::wstring lowered = AsciiLower(text);
+    std::wstring lowered = FoldAscii(text);
     auto found = FindSection(text, lowered, section);
     if (!found) {
         if (text.empty() || text.back() != L'\n') text += L'\n';

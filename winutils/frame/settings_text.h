@@ -5,9 +5,6 @@
 #include <string>
 #include <string_view>
 
-// Plain A-Z folding; every other character is kept as it is.
-std::wstring AsciiLower(std::wstring_view text);
-
 // The trimmed value of key in section, or nothing when either is absent.
 std::optional<std::wstring> LookupSetting(std::wstring_view text, std::wstring_view section,
                                           std::wstring_view key);
