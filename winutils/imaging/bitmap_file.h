@@ -21,6 +21,10 @@ BitmapPtr CreateArgbBitmap(int width, int height);
 // Null when the clone fails.
 BitmapPtr CloneBitmapArgb(Gdiplus::Bitmap& source);
 
+// A bitmap object without pixels, whose size reads 0 x 0: the failed result of the operations
+// that return a bitmap. Null only when GDI+ cannot start.
+BitmapPtr EmptyBitmap();
+
 // Copies every metadata item (EXIF and the like) of source onto destination, in order, as
 // opaque records. Returns the number of items the source has.
 int CopyImageMetadata(Gdiplus::Image& source, Gdiplus::Image& destination);

@@ -1,0 +1,292 @@
+#include "imaging/resample.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "imaging/pixel_limits.h"
+#include "imaging/vec4.h"
+
+// Every sum below runs tap by tap in one fixed order, in single precision, with separate
+// multiplications and additions; the SSE2 and the plain paths of vec4.h therefore give the same
+// bytes.
+
+namespace {
+
+// Keys' cubic with a = -0.5 (Catmull-Rom), the kernel of high-quality bicubic interpolation.
+double Cubic(double x) {
+    constexpr double a = -0.5;
+    x = std::fabs(x);
+    if (x < 1.0) return ((a + 2.0) * x - (a + 3.0)) * x * x + 1.0;
+    if (x < 2.0) return ((a * x - 5.0 * a) * x + 8.0 * a) * x - 4.0 * a;
+    return 0.0;
+}
+
+// For each output position, the first contributing input position and its weights.
+struct Taps {
+    std::vector<int> first;
+    std::vector<int> count;
+    std::vector<float> weights; // stride maxCount per output position
+    int maxCount = 0;
+
+    const float* Weights(int i) const { return weights.data() + std::size_t(i) * maxCount; }
+};
+
+// When shrinking, the kernel is stretched by the reduction factor so that it spans (and averages)
+// every input pixel under the output pixel; at the edges the weights are renormalised.
+bool BuildTaps(int inSize, int outSize, Taps& taps) {
+    const double scale = double(inSize) / outSize;
+    const double filterScale = std::max(scale, 1.0);
+    const double support = 2.0 * filterScale;
+    taps.maxCount = int(std::ceil(2.0 * support)) + 2;
+    try {
+        taps.first.resize(outSize);
+        taps.count.resize(outSize);
+        taps.weights.assign(std::size_t(outSize) * taps.maxCount, 0.0f);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    std::vector<double> w(taps.maxCount);
+    for (int i = 0; i < outSize; ++i) {
+        const double centre = (i + 0.5) * scale;
+        int lo = int(std::ceil(centre - support - 0.5));
+        int hi = int(std::floor(centre + support - 0.5));
+        lo = std::max(lo, 0);
+        hi = std::min(hi, inSize - 1);
+        double sum = 0.0;
+        int n = 0;
+        for (int j = lo; j <= hi && n < taps.maxCount; ++j, ++n) {
+            w[n] = Cubic((j + 0.5 - centre) / filterScale);
+            sum += w[n];
+        }
+        // Drop zero weights at both ends (the cubic's roots fall on whole pixels at scale 1).
+        int start = 0;
+        while (start < n - 1 && w[start] == 0.0)
+            ++start;
+        while (n - 1 > start && w[n - 1] == 0.0)
+            --n;
+        taps.first[i] = lo + start;
+        taps.count[i] = n - start;
+        float* out = taps.weights.data() + std::size_t(i) * taps.maxCount;
+        for (int k = start; k < n; ++k)
+            out[k - start] = float(w[k] / sum);
+    }
+    return true;
+}
+
+// 4 floats per pixel, aligned for SSE loads.
+class FloatRow {
+  public:
+    FloatRow() = default;
+    FloatRow(const FloatRow&) = delete;
+    FloatRow& operator=(const FloatRow&) = delete;
+    ~FloatRow() { delete[] data_; }
+    bool Allocate(std::size_t pixels) {
+        delete[] data_;
+        data_ = new (std::nothrow) Vec4[pixels];
+        return data_ != nullptr;
+    }
+    Vec4* get() const { return data_; }
+
+  private:
+    Vec4* data_ = nullptr;
+};
+
+// Source row to premultiplied floats: (b * a, g * a, r * a, a), all exact.
+void Premultiply(const std::uint8_t* row, int width, Vec4* out) {
+    for (int x = 0; x < width; ++x)
+        out[x] = PremultipliedPixel(row + 4 * std::size_t(x));
+}
+
+// Horizontal pass of one row into dw premultiplied float pixels.
+void FilterRow(const Vec4* in, const Taps& taps, int outWidth, Vec4* out) {
+    int x = 0;
+    // Two outputs at a time: two independent addition chains keep the pipeline busy.
+    for (; x + 1 < outWidth; x += 2) {
+        const Vec4* p0 = in + taps.first[x];
+        const Vec4* p1 = in + taps.first[x + 1];
+        const float* w0 = taps.Weights(x);
+        const float* w1 = taps.Weights(x + 1);
+        const int n0 = taps.count[x], n1 = taps.count[x + 1];
+        Vec4 a0 = Vec4Zero(), a1 = Vec4Zero();
+        const int n = std::min(n0, n1);
+        int k = 0;
+        for (; k < n; ++k) {
+            a0 = Vec4Add(a0, Vec4Mul(Vec4Set1(w0[k]), p0[k]));
+            a1 = Vec4Add(a1, Vec4Mul(Vec4Set1(w1[k]), p1[k]));
+        }
+        for (int j = k; j < n0; ++j)
+            a0 = Vec4Add(a0, Vec4Mul(Vec4Set1(w0[j]), p0[j]));
+        for (int j = k; j < n1; ++j)
+            a1 = Vec4Add(a1, Vec4Mul(Vec4Set1(w1[j]), p1[j]));
+        out[x] = a0;
+        out[x + 1] = a1;
+    }
+    for (; x < outWidth; ++x) {
+        const Vec4* p = in + taps.first[x];
+        const float* w = taps.Weights(x);
+        Vec4 a = Vec4Zero();
+        for (int k = 0; k < taps.count[x]; ++k)
+            a = Vec4Add(a, Vec4Mul(Vec4Set1(w[k]), p[k]));
+        out[x] = a;
+    }
+}
+
+// Premultiplied float pixels back to straight 8-bit B, G, R, A.
+void StoreRow(const Vec4* in, int width, std::uint8_t* out) {
+    for (int x = 0; x < width; ++x)
+        StorePixel(in[x], out + 4 * std::size_t(x));
+}
+
+// out[x] += w * in[x] over a whole row.
+void AddScaledRow(Vec4* acc, const Vec4* in, float w, int width) {
+    const Vec4 wv = Vec4Set1(w);
+    for (int x = 0; x < width; ++x)
+        acc[x] = Vec4Add(acc[x], Vec4Mul(wv, in[x]));
+}
+
+class CResampler {
+  public:
+    CResampler(const ArgbRowReader& readRow, int sw, int sh, std::uint8_t* dst, int dw, int dh,
+               std::ptrdiff_t dstStride)
+        : readRow_(readRow), sw_(sw), sh_(sh), dst_(dst), dw_(dw), dh_(dh), dstStride_(dstStride) {}
+
+    bool Run() {
+        if (!BuildTaps(sw_, dw_, hTaps_) || !BuildTaps(sh_, dh_, vTaps_)) return false;
+        if (!source_.Allocate(std::size_t(sw_))) return false;
+        return dh_ < sh_ ? RunShrinking() : RunEnlarging();
+    }
+
+  private:
+    // Reads, premultiplies and filters the next source row into out.
+    bool NextRow(Vec4* out) {
+        const std::uint8_t* row = readRow_(nextRow_++);
+        if (!row) return false;
+        Premultiply(row, sw_, source_.get());
+        FilterRow(source_.get(), hTaps_, dw_, out);
+        return true;
+    }
+
+    std::uint8_t* OutputRow(int y) const { return dst_ + std::ptrdiff_t(y) * dstStride_; }
+
+    // Fewer output rows than input rows: each filtered input row is added into the few output
+    // rows it contributes to, so working memory does not grow with the reduction factor.
+    bool RunShrinking() {
+        // Output rows whose windows hold a given input row form a range that moves forward.
+        int pool = 1;
+        for (int y = 0, lo = 0; y < dh_; ++y) {
+            while (vTaps_.first[lo] + vTaps_.count[lo] <= vTaps_.first[y])
+                ++lo;
+            pool = std::max(pool, y - lo + 1);
+        }
+        FloatRow row, acc;
+        if (!row.Allocate(std::size_t(dw_)) || !acc.Allocate(std::size_t(dw_) * pool)) return false;
+        auto accRow = [&](int y) { return acc.get() + std::size_t(y % pool) * dw_; };
+        int firstOpen = 0; // lowest output row not written yet
+        int lastOpened = -1;
+        const int lastNeeded = vTaps_.first[dh_ - 1] + vTaps_.count[dh_ - 1] - 1;
+        for (int r = 0; r <= lastNeeded; ++r) {
+            if (!NextRow(row.get())) return false;
+            // Open the output rows whose windows start here.
+            while (lastOpened + 1 < dh_ && vTaps_.first[lastOpened + 1] <= r) {
+                ++lastOpened;
+                std::fill_n(accRow(lastOpened), dw_, Vec4Zero());
+            }
+            for (int y = firstOpen; y <= lastOpened; ++y) {
+                const int k = r - vTaps_.first[y];
+                if (k >= 0 && k < vTaps_.count[y])
+                    AddScaledRow(accRow(y), row.get(), vTaps_.Weights(y)[k], dw_);
+            }
+            while (firstOpen <= lastOpened &&
+                   vTaps_.first[firstOpen] + vTaps_.count[firstOpen] - 1 <= r) {
+                StoreRow(accRow(firstOpen), dw_, OutputRow(firstOpen));
+                ++firstOpen;
+            }
+        }
+        return firstOpen == dh_;
+    }
+
+    // As many or more output rows: keep the last few filtered input rows in a ring and gather.
+    bool RunEnlarging() {
+        const int ring = vTaps_.maxCount;
+        FloatRow rows, acc;
+        if (!rows.Allocate(std::size_t(dw_) * ring) || !acc.Allocate(std::size_t(dw_)))
+            return false;
+        auto ringRow = [&](int r) { return rows.get() + std::size_t(r % ring) * dw_; };
+        for (int y = 0; y < dh_; ++y) {
+            const int first = vTaps_.first[y], count = vTaps_.count[y];
+            while (nextRow_ < first + count)
+                if (!NextRow(ringRow(nextRow_))) return false;
+            const float* w = vTaps_.Weights(y);
+            Vec4* out = acc.get();
+            int x = 0;
+            // Four pixels at a time, each summed over the taps in order.
+            for (; x + 3 < dw_; x += 4) {
+                Vec4 a0 = Vec4Zero(), a1 = Vec4Zero(), a2 = Vec4Zero(), a3 = Vec4Zero();
+                for (int k = 0; k < count; ++k) {
+                    const Vec4* in = ringRow(first + k) + x;
+                    const Vec4 wv = Vec4Set1(w[k]);
+                    a0 = Vec4Add(a0, Vec4Mul(wv, in[0]));
+                    a1 = Vec4Add(a1, Vec4Mul(wv, in[1]));
+                    a2 = Vec4Add(a2, Vec4Mul(wv, in[2]));
+                    a3 = Vec4Add(a3, Vec4Mul(wv, in[3]));
+                }
+                out[x] = a0;
+                out[x + 1] = a1;
+                out[x + 2] = a2;
+                out[x + 3] = a3;
+            }
+            for (; x < dw_; ++x) {
+                Vec4 a = Vec4Zero();
+                for (int k = 0; k < count; ++k)
+                    a = Vec4Add(a, Vec4Mul(Vec4Set1(w[k]), ringRow(first + k)[x]));
+                out[x] = a;
+            }
+            StoreRow(out, dw_, OutputRow(y));
+        }
+        return true;
+    }
+
+    const ArgbRowReader& readRow_;
+    const int sw_, sh_;
+    std::uint8_t* const dst_;
+    const int dw_, dh_;
+    const std::ptrdiff_t dstStride_;
+    Taps hTaps_, vTaps_;
+    FloatRow source_;
+    int nextRow_ = 0;
+};
+
+bool ValidSizes(int sw, int sh, int dw, int dh) {
+    return sw > 0 && sh > 0 && dw > 0 && dh > 0 && IsAllowedImageSize(unsigned(sw), unsigned(sh)) &&
+           IsAllowedImageSize(unsigned(dw), unsigned(dh));
+}
+
+} // namespace
+
+bool ResampleArgbRows(const ArgbRowReader& readRow, int sourceWidth, int sourceHeight,
+                      std::uint8_t* destination, int destinationWidth, int destinationHeight,
+                      std::ptrdiff_t destinationStride) {
+    if (!readRow || !destination ||
+        !ValidSizes(sourceWidth, sourceHeight, destinationWidth, destinationHeight))
+        return false;
+    try {
+        CResampler resampler(readRow, sourceWidth, sourceHeight, destination, destinationWidth,
+                             destinationHeight, destinationStride);
+        return resampler.Run();
+    } catch (...) { // a throwing reader
+        return false;
+    }
+}
+
+bool ResampleArgb(const std::uint8_t* source, int sourceWidth, int sourceHeight,
+                  std::ptrdiff_t sourceStride, std::uint8_t* destination, int destinationWidth,
+                  int destinationHeight, std::ptrdiff_t destinationStride) {
+    if (!source) return false;
+    const ArgbRowReader rows = [&](int y) { return source + std::ptrdiff_t(y) * sourceStride; };
+    return ResampleArgbRows(rows, sourceWidth, sourceHeight, destination, destinationWidth,
+                            destinationHeight, destinationStride);
+}
