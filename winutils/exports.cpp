@@ -7,6 +7,7 @@
 
 #include "frame/global_settings.h"
 #include "frame/settings_store.h"
+#include "lang/lang_state.h"
 #include "upload/upload_flow.h"
 
 extern "C" {
@@ -30,7 +31,10 @@ BOOL WINAPI ShowUploadFileDialog(OPENFILENAMEW* request) {
     return result;
 }
 
-void WINAPI SetLangCache(const wchar_t*, const wchar_t*, const char*) {}
+void WINAPI SetLangCache(const wchar_t* englishText, const wchar_t* currentText,
+                         const char* currentLanguage) {
+    SetLangCacheData(englishText, currentText, currentLanguage);
+}
 
 HWND WINAPI ShowLanguageFileManager(HWND, const wchar_t*) { return nullptr; }
 

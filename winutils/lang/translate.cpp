@@ -1,3 +1,7 @@
 #include "lang/translate.h"
 
-std::wstring TranslateText(std::wstring_view text) { return std::wstring(text); }
+#include "lang/lang_state.h"
+
+std::wstring TranslateText(std::wstring_view text) {
+    return LangState().Translate(text);
+}

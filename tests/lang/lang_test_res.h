@@ -1,0 +1,31 @@
+// Resources of the language tests.
+#pragma once
+
+#define IDD_LANG_TEST 4901
+#define IDM_LANG_TEST 4902
+
+#define IDC_LABEL 4910
+#define IDC_LABEL_EDIT 4911
+#define IDC_CHECK_WIDE 4912
+#define IDC_CHECK_WIDE_EDIT 4913
+#define IDC_CHECK_NARROW 4914
+#define IDC_CHECK_NARROW_EDIT 4915
+#define IDC_PUSH 4916
+#define IDC_PUSH_EDIT 4917
+#define IDC_PUSH_MULTILINE 4918
+#define IDC_MULTILINE_LABEL 4919
+#define IDC_COMBO_LIST 4920
+#define IDC_COMBO_EDITABLE 4921
+#define IDC_LIST 4922
+#define IDC_EDIT 4923
+#define IDC_LISTVIEW 4924
+#define IDC_TABS 4925
+#define IDC_TREE 4926
+#define IDC_GROUP 4927
+#define IDC_BROWSER 4928
+#define IDC_COMBO_EX 4929
+#define IDC_TOOLBAR 4940
+
+#define IDM_OPEN 4930
+#define IDM_SAVE 4931
+#define IDM_CLIP 4932
