@@ -163,6 +163,27 @@ TEST_F(Transfer, ContentHoldingTheBoundaryArrivesWhole) {
     EXPECT_EQ(ServerState(L"part1.bin"), fileBytes);
 }
 
+TEST_F(Transfer, FilesAloneArePosted) {
+    std::wstring file = dir_ + L"\\only.ini";
+    WriteBytes(file, "1=x");
+    std::wstring reply = dir_ + L"\\reply.html";
+    nettest::ForgetServerState(L"parts.txt");
+    EXPECT_TRUE(HttpTransfer(nullptr, SubmitLanguageUrl(), reply, L"", L"", 0, 0, nullptr, L"",
+                             L"langfile=" + file, L""));
+    EXPECT_EQ(ReadBytes(reply), "OK");
+    EXPECT_EQ(ServerState(L"parts.txt"), "langfile\tonly.ini\t3\n");
+}
+
+TEST_F(Transfer, FailedCopyOfTheTemporaryFileFails) {
+    // A folder cannot be overwritten by a file.
+    std::wstring destination = dir_ + L"\\folder";
+    CreateDirectoryW(destination.c_str(), nullptr);
+    int status = 0;
+    EXPECT_FALSE(Get(base_ + L"/plain/data.bin", destination, kTransferViaTempFile, 0, &status));
+    EXPECT_EQ(status, 200);
+    EXPECT_FALSE(nettest::FileExists(nettest::TempDownloadPath()));
+}
+
 TEST_F(Transfer, FaultsFailWithoutTouchingTheDestination) {
     const struct {
         const wchar_t* path;
