@@ -32,11 +32,14 @@ struct Scene {
     std::wstring root, dest, archive;
 };
 
-uint64_t WriteTimeOf(const std::wstring& path) {
+uint64_t Ticks(const FILETIME& time) {
+    return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}
+
+WIN32_FILE_ATTRIBUTE_DATA InfoOf(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     EXPECT_TRUE(GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data));
-    return (uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
-           data.ftLastWriteTime.dwLowDateTime;
+    return data;
 }
 
 uint64_t UnixTicks(int64_t seconds) {
@@ -54,11 +57,17 @@ TEST(UnzipToFolder, ExtractsFoldersFilesAndTimes) {
     ASSERT_TRUE(scene.Unzip(archive));
     EXPECT_EQ((Names{L"empty.txt", L"frames", L"frames\\photo.jpg", L"frames\\sub", L"readme.txt"}),
               ListTree(scene.dest));
+    // The modification time comes from the "UT" block, the access time from the DOS
+    // fields; checked before anything reads the file.
+    const WIN32_FILE_ATTRIBUTE_DATA info = InfoOf(scene.dest + L"\\frames\\photo.jpg");
+    EXPECT_EQ(UnixTicks(1600000000), Ticks(info.ftLastWriteTime));
+    SYSTEMTIME dos{2023, 5, 0, 17, 13, 45, 30, 0};
+    FILETIME dosTime{};
+    ASSERT_TRUE(SystemTimeToFileTime(&dos, &dosTime));
+    EXPECT_EQ(Ticks(dosTime), Ticks(info.ftLastAccessTime));
     EXPECT_TRUE(scene.Read(L"frames\\photo.jpg") == big);
     EXPECT_EQ("hi", scene.Read(L"readme.txt"));
     EXPECT_EQ("", scene.Read(L"empty.txt"));
-    // The modification time comes from the "UT" block.
-    EXPECT_EQ(UnixTicks(1600000000), WriteTimeOf(scene.dest + L"\\frames\\photo.jpg"));
     // Extracting again over the same files is fine.
     EXPECT_TRUE(UnzipToFolder(scene.archive, scene.dest));
 }
@@ -98,15 +107,20 @@ TEST(UnzipToFolder, ReadOnlyEntryIsNotReplacedOnTheSecondRun) {
     Scene scene(L"readonly");
     ZipItem locked = Item("locked.txt", "original");
     locked.externalAttributes = 0x21;
-    ASSERT_TRUE(scene.Unzip(WriteZip({locked, Item("open.txt", "v1")}).bytes));
+    ZipItem hidden = Item("hidden.txt", "h");
+    hidden.externalAttributes = 0x22;
+    ASSERT_TRUE(scene.Unzip(WriteZip({locked, Item("open.txt", "v1"), hidden}).bytes));
     const std::wstring lockedPath = scene.dest + L"\\locked.txt";
     EXPECT_TRUE(GetFileAttributesW(lockedPath.c_str()) & FILE_ATTRIBUTE_READONLY);
+    const std::wstring hiddenPath = scene.dest + L"\\hidden.txt";
+    EXPECT_EQ(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE,
+              GetFileAttributesW(hiddenPath.c_str()));
 
     locked.content = "changed";
     EXPECT_FALSE(scene.Unzip(WriteZip({locked, Item("open.txt", "v2")}).bytes));
     EXPECT_EQ("original", scene.Read(L"locked.txt"));
     EXPECT_EQ("v2", scene.Read(L"open.txt"));
-    EXPECT_EQ((Names{L"locked.txt", L"open.txt"}), ListTree(scene.dest));
+    EXPECT_EQ((Names{L"hidden.txt", L"locked.txt", L"open.txt"}), ListTree(scene.dest));
 }
 
 TEST(UnzipToFolder, LongTargetPathIsShortened) {
@@ -122,6 +136,23 @@ TEST(UnzipToFolder, LongTargetPathIsShortened) {
     EXPECT_EQ(259u, folder.size() + shortened.size());
     EXPECT_EQ((Names{shortened}), ListTree(scene.dest));
     EXPECT_EQ("long", scene.Read(shortened));
+}
+
+TEST(UnzipToFolder, FileDeepInALongFolder) {
+    // The target fits into 259 characters but the temporary name beside it does not.
+    Scene scene(L"deepfolder");
+    const size_t room = 259 - scene.dest.size() - 1 - 6;
+    const std::string first(room / 2, 'a');
+    const std::string second(room - first.size() - 1, 'b');
+    const std::string folder = first + "/" + second + "/";
+    const std::string name = folder + "f.jpg";
+    ASSERT_EQ(259u, scene.dest.size() + 1 + name.size());
+    ASSERT_TRUE(
+        scene.Unzip(WriteZip({Folder(first + "/"), Folder(folder), Item(name, "deep")}).bytes));
+    const std::wstring wideFolder = kvtest::Wide(first + "\\" + second);
+    EXPECT_EQ((Names{kvtest::Wide(first), wideFolder, wideFolder + L"\\f.jpg"}),
+              ListTree(scene.dest));
+    EXPECT_EQ("deep", scene.Read(wideFolder + L"\\f.jpg"));
 }
 
 TEST(UnzipToFolder, CrcMismatchIsNotReported) {
