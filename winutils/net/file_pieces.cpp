@@ -18,6 +18,9 @@ std::string ReadFileBytes(const std::wstring& path) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size = {};
     if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return {};
+    // Too big to hold: the whole submission fails rather than sending part of it.
+    if (static_cast<unsigned long long>(size.QuadPart) > std::string().max_size())
+        throw std::bad_alloc();
     std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
     size_t done = 0;
     while (done < bytes.size()) {

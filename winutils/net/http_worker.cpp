@@ -49,6 +49,11 @@ class CHttpWorker {
     std::string body_;
 };
 
+// WinINet announces body lengths as 32-bit numbers.
+bool FitsDword(std::uint64_t size) {
+    return size <= MAXDWORD;
+}
+
 bool WriteAll(HANDLE file, const char* bytes, DWORD size) {
     while (size > 0) {
         DWORD written = 0;
@@ -178,7 +183,7 @@ bool CHttpWorker::Exchange(const HttpTarget& target, HANDLE file) {
 }
 
 bool CHttpWorker::SendBody(HINTERNET request) {
-    if (body_.size() > MAXDWORD) return false;
+    if (!FitsDword(body_.size())) return false;
     INTERNET_BUFFERSW buffers = {};
     buffers.dwStructSize = sizeof(buffers);
     buffers.dwBufferTotal = static_cast<DWORD>(body_.size());
