@@ -116,7 +116,7 @@ bool CHttpWorker::Run() {
 }
 
 bool CHttpWorker::Exchange(const HttpTarget& target, HANDLE file) {
-    // The flag is meant for downloads: nothing of these transfers goes into the cache.
+    // Nothing these transfers fetch goes into the cache.
     UniqueInternet session(InternetOpenW(request_.agent.empty() ? nullptr : request_.agent.c_str(),
                                          INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr,
                                          INTERNET_FLAG_DONT_CACHE));
