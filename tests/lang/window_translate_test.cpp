@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "automation.h"
 #include "common/handles.h"
 #include "lang/lang_state.h"
 #include "lang/window_translate.h"
@@ -356,6 +357,9 @@ TEST_F(WindowTranslation, LabelsAndChoiceButtonsGrowAndPushTheirEditFields) {
     SetLangCacheData(kEnglish, kGerman, "German (Germany)");
     TestDialog dialog;
     EXPECT_EQ(dialog.Text(IDC_CHECK_WIDE), L"Foto vor dem Hochladen bearbeiten");
+    ShowWindow(dialog.window, SW_SHOWNOACTIVATE);
+    UpdateWindow(dialog.window);
+    kvtest::SaveWindowPng(dialog.window, kvtest::OutDir() + L"\\lang_dialog_german.png");
 
     // A one-line label becomes exactly as wide as its text; the edit field moves aside.
     RECT label = dialog.Rect(IDC_LABEL);
@@ -492,16 +496,16 @@ TEST_F(FitControl, WindowsOfOtherProcessesAreLeftAlone) {
     ASSERT_TRUE(CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &process));
     UniqueHandle processHandle(process.hProcess), threadHandle(process.hThread);
-    HWND window = nullptr;
-    for (int i = 0; i < 200 && !window; ++i) {
+    // Its window, once the check box inside exists.
+    HWND window = nullptr, box = nullptr;
+    for (int i = 0; i < 200 && !box; ++i) {
         window = FindWindowW(L"KvForeignWindow", nullptr);
         DWORD owner = 0;
         if (window) GetWindowThreadProcessId(window, &owner);
-        if (owner != process.dwProcessId) window = nullptr;
-        if (!window) Sleep(50);
+        box = owner == process.dwProcessId ? GetWindow(window, GW_CHILD) : nullptr;
+        if (!box) Sleep(50);
     }
-    ASSERT_NE(window, nullptr);
-    HWND box = GetWindow(window, GW_CHILD);
+    ASSERT_NE(box, nullptr);
     RECT before = {};
     GetWindowRect(box, &before);
     TranslateWindowTree(window);
