@@ -25,14 +25,34 @@ double Cubic(double x) {
     return 0.0;
 }
 
+// 4 floats per pixel, aligned for SSE loads.
+class FloatRow {
+  public:
+    FloatRow() = default;
+    FloatRow(const FloatRow&) = delete;
+    FloatRow& operator=(const FloatRow&) = delete;
+    ~FloatRow() { delete[] data_; }
+    bool Allocate(std::size_t pixels) {
+        delete[] data_;
+        data_ = new (std::nothrow) Vec4[pixels];
+        return data_ != nullptr;
+    }
+    Vec4* get() const { return data_; }
+
+  private:
+    Vec4* data_ = nullptr;
+};
+
 // For each output position, the first contributing input position and its weights.
 struct Taps {
     std::vector<int> first;
     std::vector<int> count;
     std::vector<float> weights; // stride maxCount per output position
+    FloatRow wide;              // the same weights, each repeated in four lanes
     int maxCount = 0;
 
     const float* Weights(int i) const { return weights.data() + std::size_t(i) * maxCount; }
+    const Vec4* WideWeights(int i) const { return wide.get() + std::size_t(i) * maxCount; }
 };
 
 // When shrinking, the kernel is stretched by the reduction factor so that it spans (and averages)
@@ -74,31 +94,18 @@ bool BuildTaps(int inSize, int outSize, Taps& taps) {
         for (int k = start; k < n; ++k)
             out[k - start] = float(w[k] / sum);
     }
+    if (!taps.wide.Allocate(taps.weights.size())) return false;
+    for (std::size_t i = 0; i < taps.weights.size(); ++i)
+        taps.wide.get()[i] = Vec4Set1(taps.weights[i]);
     return true;
 }
 
-// 4 floats per pixel, aligned for SSE loads.
-class FloatRow {
-  public:
-    FloatRow() = default;
-    FloatRow(const FloatRow&) = delete;
-    FloatRow& operator=(const FloatRow&) = delete;
-    ~FloatRow() { delete[] data_; }
-    bool Allocate(std::size_t pixels) {
-        delete[] data_;
-        data_ = new (std::nothrow) Vec4[pixels];
-        return data_ != nullptr;
-    }
-    Vec4* get() const { return data_; }
-
-  private:
-    Vec4* data_ = nullptr;
-};
-
 // Source row to premultiplied floats: (b * a, g * a, r * a, a), all exact.
-void Premultiply(const std::uint8_t* row, int width, Vec4* out) {
-    for (int x = 0; x < width; ++x)
-        out[x] = PremultipliedPixel(row + 4 * std::size_t(x));
+void Premultiply(const std::uint8_t* row, int width, int pixelBytes, Vec4* out) {
+    if (pixelBytes == 3)
+        OpaqueRow(row, width, out);
+    else
+        PremultiplyRow(row, width, out);
 }
 
 // Horizontal pass of one row into dw premultiplied float pixels.
@@ -108,29 +115,29 @@ void FilterRow(const Vec4* in, const Taps& taps, int outWidth, Vec4* out) {
     for (; x + 1 < outWidth; x += 2) {
         const Vec4* p0 = in + taps.first[x];
         const Vec4* p1 = in + taps.first[x + 1];
-        const float* w0 = taps.Weights(x);
-        const float* w1 = taps.Weights(x + 1);
+        const Vec4* w0 = taps.WideWeights(x);
+        const Vec4* w1 = taps.WideWeights(x + 1);
         const int n0 = taps.count[x], n1 = taps.count[x + 1];
         Vec4 a0 = Vec4Zero(), a1 = Vec4Zero();
         const int n = std::min(n0, n1);
         int k = 0;
         for (; k < n; ++k) {
-            a0 = Vec4Add(a0, Vec4Mul(Vec4Set1(w0[k]), p0[k]));
-            a1 = Vec4Add(a1, Vec4Mul(Vec4Set1(w1[k]), p1[k]));
+            a0 = Vec4Add(a0, Vec4Mul(w0[k], p0[k]));
+            a1 = Vec4Add(a1, Vec4Mul(w1[k], p1[k]));
         }
         for (int j = k; j < n0; ++j)
-            a0 = Vec4Add(a0, Vec4Mul(Vec4Set1(w0[j]), p0[j]));
+            a0 = Vec4Add(a0, Vec4Mul(w0[j], p0[j]));
         for (int j = k; j < n1; ++j)
-            a1 = Vec4Add(a1, Vec4Mul(Vec4Set1(w1[j]), p1[j]));
+            a1 = Vec4Add(a1, Vec4Mul(w1[j], p1[j]));
         out[x] = a0;
         out[x + 1] = a1;
     }
     for (; x < outWidth; ++x) {
         const Vec4* p = in + taps.first[x];
-        const float* w = taps.Weights(x);
+        const Vec4* w = taps.WideWeights(x);
         Vec4 a = Vec4Zero();
         for (int k = 0; k < taps.count[x]; ++k)
-            a = Vec4Add(a, Vec4Mul(Vec4Set1(w[k]), p[k]));
+            a = Vec4Add(a, Vec4Mul(w[k], p[k]));
         out[x] = a;
     }
 }
@@ -150,9 +157,10 @@ void AddScaledRow(Vec4* acc, const Vec4* in, float w, int width) {
 
 class CResampler {
   public:
-    CResampler(const ArgbRowReader& readRow, int sw, int sh, std::uint8_t* dst, int dw, int dh,
-               std::ptrdiff_t dstStride)
-        : readRow_(readRow), sw_(sw), sh_(sh), dst_(dst), dw_(dw), dh_(dh), dstStride_(dstStride) {}
+    CResampler(const ArgbRowReader& readRow, int sw, int sh, int pixelBytes, std::uint8_t* dst,
+               int dw, int dh, std::ptrdiff_t dstStride)
+        : readRow_(readRow), sw_(sw), sh_(sh), pixelBytes_(pixelBytes), dst_(dst), dw_(dw), dh_(dh),
+          dstStride_(dstStride) {}
 
     bool Run() {
         if (!BuildTaps(sw_, dw_, hTaps_) || !BuildTaps(sh_, dh_, vTaps_)) return false;
@@ -165,7 +173,7 @@ class CResampler {
     bool NextRow(Vec4* out) {
         const std::uint8_t* row = readRow_(nextRow_++);
         if (!row) return false;
-        Premultiply(row, sw_, source_.get());
+        Premultiply(row, sw_, pixelBytes_, source_.get());
         FilterRow(source_.get(), hTaps_, dw_, out);
         return true;
     }
@@ -251,7 +259,7 @@ class CResampler {
     }
 
     const ArgbRowReader& readRow_;
-    const int sw_, sh_;
+    const int sw_, sh_, pixelBytes_;
     std::uint8_t* const dst_;
     const int dw_, dh_;
     const std::ptrdiff_t dstStride_;
@@ -269,13 +277,13 @@ bool ValidSizes(int sw, int sh, int dw, int dh) {
 
 bool ResampleArgbRows(const ArgbRowReader& readRow, int sourceWidth, int sourceHeight,
                       std::uint8_t* destination, int destinationWidth, int destinationHeight,
-                      std::ptrdiff_t destinationStride) {
-    if (!readRow || !destination ||
+                      std::ptrdiff_t destinationStride, int sourcePixelBytes) {
+    if (!readRow || !destination || (sourcePixelBytes != 3 && sourcePixelBytes != 4) ||
         !ValidSizes(sourceWidth, sourceHeight, destinationWidth, destinationHeight))
         return false;
     try {
-        CResampler resampler(readRow, sourceWidth, sourceHeight, destination, destinationWidth,
-                             destinationHeight, destinationStride);
+        CResampler resampler(readRow, sourceWidth, sourceHeight, sourcePixelBytes, destination,
+                             destinationWidth, destinationHeight, destinationStride);
         return resampler.Run();
     } catch (...) { // a throwing reader
         return false;

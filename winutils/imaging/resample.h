@@ -17,8 +17,9 @@ bool ResampleArgb(const std::uint8_t* source, int sourceWidth, int sourceHeight,
 
 // The same, reading source rows through a callback: each row is asked for once, in order from
 // top to bottom, and its pointer needs to stay valid only until the next call. A null pointer
-// aborts the resampling (false).
+// aborts the resampling (false). With sourcePixelBytes 3 the source rows hold blue, green, red
+// only and read as opaque (the same result as the 4-byte pixels with alpha 255).
 using ArgbRowReader = std::function<const std::uint8_t*(int row)>;
 bool ResampleArgbRows(const ArgbRowReader& readRow, int sourceWidth, int sourceHeight,
                       std::uint8_t* destination, int destinationWidth, int destinationHeight,
-                      std::ptrdiff_t destinationStride);
+                      std::ptrdiff_t destinationStride, int sourcePixelBytes = 4);

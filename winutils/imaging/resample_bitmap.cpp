@@ -8,13 +8,19 @@
 
 namespace {
 
-// Source rows in bands of a few MiB, each locked (and converted to 32-bit ARGB) only while read.
+// Source rows in bands of a few MiB, each locked only while read. 24-bit bitmaps (decoded JPEG
+// photos) are read as they are; other formats are converted to 32-bit ARGB band by band.
 class CBandReader {
   public:
-    CBandReader(Gdiplus::Bitmap& bitmap, const Gdiplus::Rect& area) : bitmap_(bitmap), area_(area) {
+    CBandReader(Gdiplus::Bitmap& bitmap, const Gdiplus::Rect& area)
+        : bitmap_(bitmap), area_(area),
+          format_(bitmap.GetPixelFormat() == PixelFormat24bppRGB ? PixelFormat24bppRGB
+                                                                 : PixelFormat32bppARGB) {
         constexpr int kBandBytes = 4 << 20;
         bandRows_ = std::clamp(kBandBytes / std::max(1, area.Width * 4), 1, area.Height);
     }
+
+    int PixelBytes() const { return format_ == PixelFormat24bppRGB ? 3 : 4; }
 
     const std::uint8_t* Row(int y) {
         if (!lock_ || y < bandTop_ || y >= bandTop_ + lock_->Height()) {
@@ -22,8 +28,8 @@ class CBandReader {
             bandTop_ = y;
             const Gdiplus::Rect band(area_.X, area_.Y + y, area_.Width,
                                      std::min(bandRows_, area_.Height - y));
-            lock_ = std::make_unique<CBitmapLock>(bitmap_, Gdiplus::ImageLockModeRead,
-                                                  PixelFormat32bppARGB, &band);
+            lock_ =
+                std::make_unique<CBitmapLock>(bitmap_, Gdiplus::ImageLockModeRead, format_, &band);
             if (!lock_->Locked()) return nullptr;
         }
         return lock_->Row(y - bandTop_);
@@ -32,6 +38,7 @@ class CBandReader {
   private:
     Gdiplus::Bitmap& bitmap_;
     const Gdiplus::Rect area_;
+    const Gdiplus::PixelFormat format_;
     int bandRows_ = 1;
     int bandTop_ = 0;
     std::unique_ptr<CBitmapLock> lock_;
@@ -56,7 +63,7 @@ bool ResampleBitmapInto(Gdiplus::Bitmap& source, Gdiplus::Bitmap& target,
     CBandReader reader(source, from);
     const ArgbRowReader rows = [&](int y) { return reader.Row(y); };
     return ResampleArgbRows(rows, from.Width, from.Height, out.Scan0(), out.Width(), out.Height(),
-                            out.Stride());
+                            out.Stride(), reader.PixelBytes());
 }
 
 BitmapPtr ResampleBitmap(Gdiplus::Bitmap& source, int width, int height,
