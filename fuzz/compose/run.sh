@@ -1,12 +1,19 @@
 #!/bin/sh
-# Builds the expression fuzzer natively with clang and runs it for SECONDS (default 600).
+# Builds the compose fuzzers natively with clang and runs one for SECONDS (default 600):
+#   run.sh SECONDS [expression|geometry]
 set -e
 seconds=${1:-600}
+target=${2:-expression}
 here=$(cd "$(dirname "$0")" && pwd)
 build=${KV_FUZZ_BUILD:-$here/../../build-compose-fuzz}
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja >/dev/null
-ninja -C "$build" expression_fuzzer >/dev/null
-mkdir -p "$build/corpus"
-cp "$here"/seeds/* "$build/corpus/" 2>/dev/null || true
-exec "$build/expression_fuzzer" "$build/corpus" -dict="$here/expression.dict" \
-    -max_total_time="$seconds" -max_len=4096 -print_final_stats=1
+ninja -C "$build" "${target}_fuzzer" >/dev/null
+corpus="$build/corpus-$target"
+mkdir -p "$corpus"
+dict=""
+if [ "$target" = expression ]; then
+    cp "$here"/seeds/* "$corpus/"
+    dict="-dict=$here/expression.dict"
+fi
+exec "$build/${target}_fuzzer" "$corpus" $dict -max_total_time="$seconds" -max_len=4096 \
+    -timeout=10 -artifact_prefix="$build/" -print_final_stats=1

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
-#include <regex>
 #include <vector>
 
 namespace kvref {
@@ -24,13 +23,34 @@ bool InRange(std::int64_t v) {
     return v >= INT32_MIN && v <= INT32_MAX;
 }
 
+// A state machine over digits [. digits] [e digits]; at least one mantissa digit.
+bool IsPlainDecimal(const std::string& token) {
+    enum { Whole, Fraction, ExponentStart, Exponent } state = Whole;
+    bool mantissaDigit = false;
+    for (char c : token) {
+        const bool digit = c >= '0' && c <= '9';
+        if (state == Whole && digit)
+            mantissaDigit = true;
+        else if (state == Whole && c == '.')
+            state = Fraction;
+        else if (state == Fraction && digit)
+            mantissaDigit = true;
+        else if ((state == Whole || state == Fraction) && (c == 'e' || c == 'E') && mantissaDigit)
+            state = ExponentStart;
+        else if ((state == ExponentStart || state == Exponent) && digit)
+            state = Exponent;
+        else
+            return false;
+    }
+    return mantissaDigit && state != ExponentStart;
+}
+
 struct Evaluator {
     std::vector<std::int64_t> values;
     int code = 0;
 
     void PushNumber(const std::string& token) {
-        static const std::regex decimal("([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][0-9]+)?");
-        if (!std::regex_match(token, decimal)) {
+        if (!IsPlainDecimal(token)) {
             code = 3;
             return;
         }

@@ -1,0 +1,1 @@
+target_link_libraries(kv_compose PUBLIC kv_imaging kv_frame kv_common)
