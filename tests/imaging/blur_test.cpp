@@ -124,7 +124,8 @@ TEST(GaussianBlur, MatchesThePlainImplementationExactly) {
         {200, 37, 7.5f, 3}, // a kernel of 17
         {5, 60, 10.0f, 3},  // rows narrower than the kernel
         {40, 9, 12.0f, 4},  // columns shorter than the kernel, alpha blurred too
-        {1, 1, 2.0f, 3},    {300, 200, 25.0f, 3}, {33, 33, 0.0f, 3}, // a kernel of one tap
+        {1, 1, 2.0f, 3},      {300, 200, 25.0f, 3}, {33, 33, 0.0f, 3}, // a kernel of one tap
+        {700, 500, 30.0f, 3}, // work enough for several threads
     };
     unsigned seed = 10;
     for (const Case& c : cases) {
