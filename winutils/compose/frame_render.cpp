@@ -105,31 +105,38 @@ void DrawWindow(const Context& c, const WindowRecord& window, Gdiplus::Bitmap& o
     const PixelRect crop = CoverCrop(int(photo.GetWidth()), int(photo.GetHeight()), area.width,
                                      area.height, window.offsetPercent);
     const PixelRect part = VisiblePartOfArea(area, angle, cx, cy, c.width, c.height);
+    BitmapPtr scaled;
     if (part.width > 0 && part.height > 0) {
         const PixelRect source = SourceOfPart(crop, area.width, area.height, part);
         const Gdiplus::Rect from(source.x, source.y, source.width, source.height);
-        BitmapPtr scaled;
-        {
-            CTimedScope timed(c.request.timings, &ComposeTimings::pixelSeconds);
-            scaled = ResampleBitmap(photo, part.width, part.height, &from);
-        }
-        if (IsUsableBitmap(scaled.get()))
-            DrawUnscaled(c, *scaled, area.x + part.x, area.y + part.y, angle, cx, cy);
+        CTimedScope timed(c.request.timings, &ComposeTimings::pixelSeconds);
+        scaled = ResampleBitmap(photo, part.width, part.height, &from);
+        if (!IsUsableBitmap(scaled.get())) scaled.reset();
     }
     adjusted.reset();
 
-    if (!paper) return;
-    // The card has the raw window's size and turns with the photo.
+    if (!paper) {
+        if (scaled) DrawUnscaled(c, *scaled, area.x + part.x, area.y + part.y, angle, cx, cy);
+        return;
+    }
+    // The card has the raw window's size and turns with the photo. The photo goes onto the card
+    // (under it) first, so that the pair is turned in one drawing.
     const PixelRect cardArea{std::int32_t(x), std::int32_t(y), std::int32_t(w), std::int32_t(h)};
     const PixelRect cardPart = VisiblePartOfArea(cardArea, angle, cx, cy, c.width, c.height);
     if (cardPart.width <= 0 || cardPart.height <= 0) return;
-    BitmapPtr card;
+    BitmapPtr card =
+        MakePhotoPaperPart(int(w), int(h), c.request.signature, cardPart, c.request.timings);
+    if (!IsUsableBitmap(card.get())) return;
+    BitmapPtr mounted = CreateArgbBitmap(cardPart.width, cardPart.height);
+    if (!IsUsableBitmap(mounted.get())) return;
     {
-        CTimedScope timed(c.request.timings, &ComposeTimings::gdiplusSeconds);
-        card = MakePhotoPaperPart(int(w), int(h), c.request.signature, cardPart);
+        CTimedScope timed(c.request.timings, &ComposeTimings::pixelSeconds);
+        if (scaled)
+            BlendOver(*mounted, area.x + part.x - (cardArea.x + cardPart.x),
+                      area.y + part.y - (cardArea.y + cardPart.y), *scaled);
+        BlendOver(*mounted, 0, 0, *card);
     }
-    if (IsUsableBitmap(card.get()))
-        DrawUnscaled(c, *card, cardArea.x + cardPart.x, cardArea.y + cardPart.y, angle, cx, cy);
+    DrawUnscaled(c, *mounted, cardArea.x + cardPart.x, cardArea.y + cardPart.y, angle, cx, cy);
 }
 
 } // namespace

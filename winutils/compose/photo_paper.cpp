@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "compose/pixel_ops.h"
 #include "compose/stamp_geometry.h"
@@ -10,18 +11,15 @@
 
 namespace {
 
-// The signature scaled by the toolkit's resampler to (about) its drawn size, drawn at the exact
-// place; a drawing call would sample a large signature too coarsely.
-void DrawScaledSignature(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& signature,
-                         const PlacedImage& place) {
-    if (!(place.width > 0 && place.height > 0)) return;
+// The signature scaled by the toolkit's resampler to (about) its drawn size; the drawing call
+// then only places it at the exact fractional position. Null when there is none to draw.
+BitmapPtr ScaledSignature(Gdiplus::Bitmap* signature, const PlacedImage& place) {
+    if (!IsUsableBitmap(signature) || !(place.width > 0 && place.height > 0)) return nullptr;
     const double cap = 1 << 15;
     const int width = int(std::min(std::ceil(double(place.width)), cap));
     const int height = int(std::min(std::ceil(double(place.height)), cap));
-    BitmapPtr scaled = ResampleBitmap(signature, width, height);
-    if (!IsUsableBitmap(scaled.get())) return;
-    graphics.DrawImage(scaled.get(), Gdiplus::RectF(place.x, place.y, place.width, place.height),
-                       0.0f, 0.0f, float(width), float(height), Gdiplus::UnitPixel);
+    BitmapPtr scaled = ResampleBitmap(*signature, width, height);
+    return IsUsableBitmap(scaled.get()) ? std::move(scaled) : nullptr;
 }
 
 // The blend of the shadow's gradient: factor 0 at the rim rising to 1 by a few shadow widths.
@@ -72,7 +70,8 @@ void DrawCardShadow(Gdiplus::Bitmap& card, const PixelRect& part, int e, int g, 
 
 } // namespace
 
-BitmapPtr MakePhotoPaperPart(int a, int b, Gdiplus::Bitmap* signature, const PixelRect& part) {
+BitmapPtr MakePhotoPaperPart(int a, int b, Gdiplus::Bitmap* signature, const PixelRect& part,
+                             ComposeTimings* timings) {
     BitmapPtr card = CreateArgbBitmap(part.width, part.height);
     if (!IsUsableBitmap(card.get())) return card;
     const int e = std::min(a, b) / 30;
@@ -80,29 +79,43 @@ BitmapPtr MakePhotoPaperPart(int a, int b, Gdiplus::Bitmap* signature, const Pix
     const int l = a - 2 * e - g, k = b - 2 * e - g;
     const float fe = float(e), fl = float(l), fk = float(k);
 
-    Gdiplus::Graphics graphics(card.get());
-    graphics.Clear(Gdiplus::Color(0, 255, 255, 255));
-    graphics.TranslateTransform(-float(part.x), -float(part.y));
+    PlacedImage place;
+    BitmapPtr scaledSignature;
+    if (IsUsableBitmap(signature)) {
+        CTimedScope timed(timings, &ComposeTimings::pixelSeconds);
+        place =
+            PlaceCardSignature(l, k, e, int(signature->GetWidth()), int(signature->GetHeight()));
+        scaledSignature = ScaledSignature(signature, place);
+    }
 
-    // The white border around the hole.
-    graphics.SetClip(Gdiplus::RectF(fe, fe, fl, fk), Gdiplus::CombineModeExclude);
-    Gdiplus::SolidBrush white(Gdiplus::Color(255, 255, 255, 255));
-    graphics.FillRectangle(&white, Gdiplus::RectF(2, 2, fl + 2 * fe - 4, fk + 2 * fe - 4));
-    graphics.ResetClip();
+    {
+        CTimedScope timed(timings, &ComposeTimings::gdiplusSeconds);
+        Gdiplus::Graphics graphics(card.get());
+        graphics.Clear(Gdiplus::Color(0, 255, 255, 255));
+        graphics.TranslateTransform(-float(part.x), -float(part.y));
 
-    Gdiplus::Pen pen(Gdiplus::Color(255, 211, 211, 211), 1.0f);
-    graphics.DrawRectangle(&pen, Gdiplus::RectF(1, 1, fl + 2 * fe - 3, fk + 2 * fe - 3));
-    pen.SetColor(Gdiplus::Color(127, 233, 233, 233));
-    graphics.DrawRectangle(&pen, Gdiplus::RectF(0, 0, fl + 2 * fe - 1, fk + 2 * fe - 1));
-    pen.SetColor(Gdiplus::Color(127, 255, 255, 255));
-    graphics.DrawRectangle(&pen, Gdiplus::RectF(fe, fe, fl, fk));
+        // The white border around the hole.
+        graphics.SetClip(Gdiplus::RectF(fe, fe, fl, fk), Gdiplus::CombineModeExclude);
+        Gdiplus::SolidBrush white(Gdiplus::Color(255, 255, 255, 255));
+        graphics.FillRectangle(&white, Gdiplus::RectF(2, 2, fl + 2 * fe - 4, fk + 2 * fe - 4));
+        graphics.ResetClip();
 
-    if (IsUsableBitmap(signature))
-        DrawScaledSignature(
-            graphics, *signature,
-            PlaceCardSignature(l, k, e, int(signature->GetWidth()), int(signature->GetHeight())));
+        Gdiplus::Pen pen(Gdiplus::Color(255, 211, 211, 211), 1.0f);
+        graphics.DrawRectangle(&pen, Gdiplus::RectF(1, 1, fl + 2 * fe - 3, fk + 2 * fe - 3));
+        pen.SetColor(Gdiplus::Color(127, 233, 233, 233));
+        graphics.DrawRectangle(&pen, Gdiplus::RectF(0, 0, fl + 2 * fe - 1, fk + 2 * fe - 1));
+        pen.SetColor(Gdiplus::Color(127, 255, 255, 255));
+        graphics.DrawRectangle(&pen, Gdiplus::RectF(fe, fe, fl, fk));
 
-    graphics.Flush();
+        if (scaledSignature) {
+            const Gdiplus::RectF to(place.x, place.y, place.width, place.height);
+            graphics.DrawImage(scaledSignature.get(), to, 0.0f, 0.0f,
+                               float(scaledSignature->GetWidth()),
+                               float(scaledSignature->GetHeight()), Gdiplus::UnitPixel);
+        }
+    }
+
+    CTimedScope timed(timings, &ComposeTimings::pixelSeconds);
     DrawCardShadow(*card, part, e, g, l, k);
     return card;
 }

@@ -1,5 +1,6 @@
 // The white paper card of the photo paper frame.
 #pragma once
+#include "compose/compose_timings.h"
 #include "compose/crop_geometry.h"
 #include "imaging/gdiplus_owners.h"
 
@@ -11,4 +12,4 @@ BitmapPtr MakePhotoPaper(int width, int height, Gdiplus::Bitmap* signature);
 // Only the part of that card inside `part` (card coordinates), so that a card far larger than
 // the picture is never made whole.
 BitmapPtr MakePhotoPaperPart(int width, int height, Gdiplus::Bitmap* signature,
-                             const PixelRect& part);
+                             const PixelRect& part, ComposeTimings* timings = nullptr);
