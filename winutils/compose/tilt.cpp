@@ -28,8 +28,8 @@ float NextTiltAngle() {
 }
 
 bool TurnedCornersInside(float angle, int x, int y, int w, int h, int width, int height) {
-    const float cx = static_cast<float>((w - 1) * 0.5 + x);
-    const float cy = static_cast<float>((h - 1) * 0.5 + y);
+    const float cx = static_cast<float>((double(w) - 1) * 0.5 + x);
+    const float cy = static_cast<float>((double(h) - 1) * 0.5 + y);
     const double cornersX[4] = {double(x), double(x) + w - 1, double(x) + w - 1, double(x)};
     const double cornersY[4] = {double(y), double(y), double(y) + h - 1, double(y) + h - 1};
     for (int i = 0; i < 4; ++i) {

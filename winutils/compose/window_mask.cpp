@@ -66,10 +66,15 @@ BitmapPtr MakeMaskedFrame(Gdiplus::Bitmap& frame, const std::vector<WindowRecord
     BitmapPtr masked = CloneBitmapArgb(frame);
     if (!masked) return nullptr;
     CTimedScope timed(timings, &ComposeTimings::pixelSeconds);
+    // The "Blur" adjustment with param1 = 2 x inset; its slider stops at 100, so frames wider
+    // than about 5000 pixels get the same blur with the radius the formula gives.
     Adjustment blur = NewAdjustment();
     blur.name = L"Blur";
     blur.param1 = 2 * inset;
-    ApplyAdjustment(mask.get(), blur);
+    if (blur.param1 <= 100)
+        ApplyAdjustment(mask.get(), blur);
+    else
+        BlurBitmap(*mask, float(blur.param1 / 4000.0 * width));
     SetAlphaFromMask(*mask, *masked);
     return masked;
 }
