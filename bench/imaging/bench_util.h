@@ -4,6 +4,7 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <random>
@@ -46,11 +47,12 @@ inline std::vector<std::uint8_t> PhotoPixels(int width, int height, unsigned see
         std::uint8_t* row = &p[std::size_t(y) * width * 4];
         for (int x = 0; x < width; ++x) {
             const double u = double(x) / width, v = double(y) / height;
-            const int texture = int(12 * std::sin(x * 0.07) * std::cos(y * 0.05));
+            const int texture = int(12 * std::sin(x * 0.07) * std::cos(y * 0.05) +
+                                    10 * std::sin(x * 0.9 + y * 0.6));
             int r = int(60 + 150 * u) + texture, g = int(80 + 120 * v) - texture,
                 b = int(190 - 110 * u * v);
             if (((x / 173) + (y / 131)) % 4 == 0) r = 255 - r;
-            const int n = int(random() % 13) - 6;
+            const int n = int(random() % 41) - 20; // sensor-like grain
             row[4 * x] = std::uint8_t(std::clamp(b + n, 0, 255));
             row[4 * x + 1] = std::uint8_t(std::clamp(g + n, 0, 255));
             row[4 * x + 2] = std::uint8_t(std::clamp(r + n, 0, 255));

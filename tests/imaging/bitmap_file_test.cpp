@@ -6,7 +6,9 @@
 #include <cstring>
 
 #include "automation.h"
+#include "imaging/adjustment.h"
 #include "imaging/image_encoder.h"
+#include "imaging/resample_bitmap.h"
 #include "imaging/pixel_limits.h"
 #include "test_images.h"
 
@@ -78,7 +80,15 @@ TEST_F(BitmapFile, HugeDeclaredSizesAreRefusedBeforeDecoding) {
     bmp[26] = 1;
     bmp[28] = 32;
     WriteFileBytes(Path(L"huge.bmp"), bmp);
-    for (const wchar_t* name : {L"huge.jpg", L"huge.png", L"huge.bmp"}) {
+    // A GIF whose screen is small but whose first frame is 65535 x 65535.
+    WriteFileBytes(Path(L"huge.gif"),
+                   {'G', 'I', 'F', '8',  '9',  'a',  1,    0, 1, 0, 0,    0,    0, 0x2C, 0,
+                    0,   0,   0,   0xFF, 0xFF, 0xFF, 0xFF, 0, 2, 2, 0x4C, 0x01, 0, 0x3B});
+    // A TIFF of 100000 x 100000 (big-endian).
+    WriteFileBytes(Path(L"huge.tif"),
+                   {'M', 'M',  0,    42, 0, 0, 0, 8, 0, 2, 1, 0, 0, 4,    0,    0, 0, 1, 0,
+                    1,   0x86, 0xA0, 1,  1, 0, 4, 0, 0, 0, 1, 0, 1, 0x86, 0xA0, 0, 0, 0, 0});
+    for (const wchar_t* name : {L"huge.jpg", L"huge.png", L"huge.bmp", L"huge.gif", L"huge.tif"}) {
         SCOPED_TRACE(kvtest::Utf8(name));
         const auto start = std::chrono::steady_clock::now();
         BitmapPtr bitmap = LoadBitmapFile(Path(name));
@@ -86,6 +96,22 @@ TEST_F(BitmapFile, HugeDeclaredSizesAreRefusedBeforeDecoding) {
         EXPECT_FALSE(IsUsableBitmap(bitmap.get()));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     }
+}
+
+// Every operation takes a bitmap that could not be decoded without harm.
+TEST(UnusableBitmap, EveryOperationDeclinesIt) {
+    BitmapPtr empty = EmptyBitmap();
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(CloneBitmapArgb(*empty), nullptr);
+    EXPECT_EQ(CopyImageMetadata(*empty, *empty), 0);
+    BitmapPtr target = CreateArgbBitmap(4, 4);
+    EXPECT_FALSE(ResampleBitmapInto(*empty, *target));
+    EXPECT_FALSE(ResampleBitmapInto(*target, *empty));
+    EXPECT_FALSE(IsUsableBitmap(ResampleBitmap(*empty, 10, 10).get()));
+    EXPECT_FALSE(BlurBitmap(*empty, 3.0f));
+    for (const AdjustmentInfo& info : AdjustmentCatalogue())
+        ApplyAdjustment(empty.get(), {info.name, 50, 50, 50});
+    EXPECT_FALSE(SaveBitmapToFile(*empty, kvtest::MakeTempDir(L"unusable") + L"\\x.png"));
 }
 
 TEST(PixelLimits, AreaAndBytesNeverOverflow) {
