@@ -30,7 +30,8 @@ bool LaunchProcess(std::wstring_view target, std::wstring_view folder, bool elev
     LaunchRequest request = PrepareLaunch(target, folder);
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOASYNC | (exitCode ? SEE_MASK_NOCLOSEPROCESS : 0);
+    // Callers report failures in their own words: no error box from the shell.
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI | (exitCode ? SEE_MASK_NOCLOSEPROCESS : 0);
     info.lpVerb = elevated ? L"runas" : nullptr;
     info.lpFile = request.file.c_str();
     info.lpParameters = request.parameters.empty() ? nullptr : request.parameters.c_str();

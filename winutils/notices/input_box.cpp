@@ -4,11 +4,13 @@
 
 #include <vector>
 
+#include "frame/activation_context.h"
 #include "frame/app.h"
 #include "lang/window_translate.h"
 #include "notices/notices_res.h"
 
 INT_PTR CInputBox::DoModal(HWND owner) {
+    CActivationScope controls;
     return DialogBoxParamW(ThisModule(), MAKEINTRESOURCEW(IDD_INPUT_BOX), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }

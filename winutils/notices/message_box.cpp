@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/handles.h"
+#include "frame/activation_context.h"
 #include "frame/app.h"
 #include "lang/translate.h"
 #include "notices/text_wrap.h"
@@ -65,6 +66,7 @@ int ShowInfoMessage(std::wstring_view text) {
     std::wstring message = TranslateText(text);
     // Newer systems break long lines in their message box themselves.
     if (LOBYTE(LOWORD(GetVersion())) < 6) message = WrapMessageText(message);
+    CActivationScope controls;
     return MessageBoxW(GetActiveWindow(), message.c_str(), TheApp().AppName(),
                        MB_OK | MB_ICONINFORMATION);
 }
@@ -87,6 +89,7 @@ int XMessageBox(HWND owner, std::wstring_view text, std::wstring_view caption) {
     int checkWidth = measure.Width(dontTell) * 4 / 3;
 
     HICON icon = LoadIconW(nullptr, IDI_INFORMATION);
+    CActivationScope controls;
     CXDialogTemplate dialog(owner, title, measure.font(), icon);
     dialog.AddItem(0x82, SS_ICON, 1000, RECT{8, 8, 8 + cx + 2, 8 + cy + 2}, L"");
     dialog.AddItem(0x82, SS_LEFT | SS_NOPREFIX, 1001,

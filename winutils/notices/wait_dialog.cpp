@@ -2,6 +2,7 @@
 
 #include "notices/wait_dialog.h"
 
+#include "frame/activation_context.h"
 #include "frame/app.h"
 #include "lang/translate.h"
 #include "lang/window_translate.h"
@@ -52,6 +53,7 @@ INT_PTR CALLBACK CWaitMsgDlg::DialogProc(HWND dialog, UINT message, WPARAM, LPAR
 }
 
 bool CWaitMsgDlg::Create(HWND owner) {
+    CActivationScope controls;
     window_ = CreateDialogParamW(ThisModule(), MAKEINTRESOURCEW(IDD_WAIT_MSG), owner, DialogProc,
                                  reinterpret_cast<LPARAM>(this));
     return window_ != nullptr;
