@@ -151,6 +151,9 @@ TEST(XMessageBox, CentresOkUnderTheTextWithTheCheckBoxBelow) {
 }
 
 TEST(XMessageBox, FlagsTheTickOnlyWhenOkIsPressed) {
+    const std::wstring kTip =
+        L"Drag the photo inside the frame to choose the part that shows, and use the mouse "
+        L"wheel to zoom in or out. The preview shows the photo as it will be uploaded.";
     struct Case {
         const char* name;
         bool tick;
@@ -162,8 +165,10 @@ TEST(XMessageBox, FlagsTheTickOnlyWhenOkIsPressed) {
         {"ticked, Escape", true, true, 1},
     };
     for (const Case& c : cases) {
-        int result = RunBox(L"A tip worth reading once.", [&](HWND box) {
+        int result = RunBox(kTip, [&](HWND box) {
             if (c.tick) kvtest::SetCheck(box, kCheckBoxId, true);
+            if (c.tick && !c.escape)
+                kvtest::SaveWindowPng(box, kvtest::OutDir() + L"\\gallery\\notices\\tip-box.png");
             if (c.escape)
                 kvtest::PostKey(kvtest::FindControl(box, IDOK), VK_ESCAPE);
             else

@@ -17,7 +17,15 @@ constexpr size_t kMaxText = 3998;
 // Posted to the carrier: hiding from inside its own activation messages is done afterwards.
 constexpr UINT kHideMessage = WM_APP + 1;
 
+void HideAndForget();
+
 struct BalloonState {
+    BalloonState() = default;
+    BalloonState(const BalloonState&) = delete;
+    BalloonState& operator=(const BalloonState&) = delete;
+    // At unload nothing may still point into this code: hooks, windows, the carrier's class.
+    ~BalloonState() { HideAndForget(); }
+
     HWND owner = nullptr;
     HWND control = nullptr;
     bool hasAnchor = false;
@@ -170,6 +178,11 @@ LRESULT CALLBACK CarrierProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_TIMER:
         if (wParam == kTimerId) HideBalloonMsg();
         return 0;
+    case WM_ACTIVATEAPP:
+        // The carrier never takes the activation itself; the user going to another program
+        // is its activation change.
+        if (!wParam) PostMessageW(hwnd, kHideMessage, 0, 0);
+        break;
     case WM_ACTIVATE:
         state.redrawOwnerFrame = LOWORD(wParam) != WA_INACTIVE;
         PostMessageW(hwnd, kHideMessage, 0, 0);
@@ -209,6 +222,15 @@ bool RegisterCarrierClass(HINSTANCE instance) {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kCarrierClass;
     return RegisterClassExW(&wc) != 0;
+}
+
+void HideAndForget() {
+    BalloonState& state = State();
+    HideBalloonMsg();
+    if (state.keyboardHook) UnhookWindowsHookEx(state.keyboardHook);
+    if (state.mouseHook) UnhookWindowsHookEx(state.mouseHook);
+    state.keyboardHook = state.mouseHook = nullptr;
+    if (state.instance) UnregisterClassW(kCarrierClass, state.instance);
 }
 
 } // namespace
