@@ -113,6 +113,8 @@ TEST_F(FrameCatalog, LookupsByTitleOrLabel) {
         {L"Duo", user_ + L"/Duo.png", true},
         {L"Nope", L"", false},
         {L"[*] ", L"", false},
+        {L"..\\user\\Sea", L"", false}, // a title is a file name, never a path
+        {L"[*] ../program/Lake", L"", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(kvtest::Utf8(c.frame));
@@ -279,6 +281,9 @@ TEST_F(FrameCatalog, OwnFramesAndDrawnLayoutsJoinTheOpenCatalogue) {
     ASSERT_NE(reloaded.FindFrameMask(L"Mine", L""), nullptr);
     EXPECT_EQ(reloaded.FindFrameMask(L"Mine", L"")->windows.size(), 2u);
     EXPECT_FALSE(catalog.WriteFrameLayout(L"Nothing"));
+    catalog.FrameMasks()[L"..\\mine"] = MakeDefaultFrameMask(L"..\\Mine");
+    EXPECT_FALSE(catalog.WriteFrameLayout(L"..\\Mine"));
+    EXPECT_FALSE(frametest::Exists(dir_ + L"\\new user\\Mine.xml"));
 }
 
 } // namespace

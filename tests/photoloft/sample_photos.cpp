@@ -54,9 +54,9 @@ BitmapPtr SamplePhoto(int scene, int width, int height) {
     g.FillRectangle(&sky, 0, 0, width, height);
     const float unit = float(std::min(width, height));
     // The sun with a soft glow.
-    for (int ring = 6; ring >= 0; --ring) {
-        const float r = unit * (0.07f + ring * 0.025f);
-        const BYTE alpha = ring == 0 ? 255 : BYTE(40 - ring * 5);
+    for (int ring = 24; ring >= 0; --ring) {
+        const float r = unit * (0.07f + ring * 0.006f);
+        const BYTE alpha = ring == 0 ? 255 : BYTE(14 - ring / 2);
         Gdiplus::SolidBrush glow{
             Gdiplus::Color(alpha, BYTE(s.sun >> 16), BYTE(s.sun >> 8), BYTE(s.sun))};
         g.FillEllipse(&glow, s.sunX * width - r, s.sunY * height - r, 2 * r, 2 * r);

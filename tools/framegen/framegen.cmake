@@ -29,5 +29,6 @@ add_custom_command(OUTPUT ${kv_frame_data}
     DEPENDS ${KV_FRAMEGEN_DIR}/data/genericphotomasks.xml
         ${KV_FRAMEGEN_DIR}/data/RotatablePhotoFrames.txt
     VERBATIM)
+# Part of every full build; the library itself does not wait for it (the i686 tree builds only
+# the library and never runs the generator).
 add_custom_target(kv_frame_data ALL DEPENDS ${kv_frame_files} ${kv_frame_data})
-add_dependencies(kv_photoloft kv_frame_data)

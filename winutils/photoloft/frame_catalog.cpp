@@ -23,6 +23,11 @@ bool EndsWithNoCase(std::wstring_view text, std::wstring_view tail) {
     return text.size() >= tail.size() && EqualsNoCase(text.substr(text.size() - tail.size()), tail);
 }
 
+// A frame title is a file name: a text that would lead out of the frame folders is none.
+bool IsFileTitle(const std::wstring& title) {
+    return !title.empty() && title.find_first_of(L"\\/:") == std::wstring::npos;
+}
+
 std::wstring AlphaMaskPath(const std::wstring& framePath) {
     return RemoveExtension(framePath) + L"_alpha.jpg";
 }
@@ -80,7 +85,7 @@ void CFrameCatalog::LoadFrameCatalog() {
 
 std::wstring CFrameCatalog::FindFrameImagePath(std::wstring_view frame) const {
     const std::wstring title = StripListLabel(frame);
-    if (title.empty()) return {};
+    if (!IsFileTitle(title)) return {};
     for (const std::wstring* folder : {&folders_.userFrames, &folders_.programFrames}) {
         if (folder->empty()) continue;
         for (const wchar_t* extension : {L".jpg", L".png"}) {
@@ -201,7 +206,7 @@ void CFrameCatalog::AppendFrame(const std::wstring& path) {
 
 bool CFrameCatalog::WriteFrameLayout(std::wstring_view frame) const {
     const std::wstring title = StripListLabel(frame);
-    if (folders_.userFrames.empty()) return false;
+    if (folders_.userFrames.empty() || !IsFileTitle(title)) return false;
     // The mask FindFrameMask gives for an empty layout.
     const std::wstring key = MaskKey(title);
     const FrameMask* mask = nullptr;
