@@ -106,7 +106,8 @@ FrameArt Slate() {
             const float layer = strata.At(fx, fy);
             const float ripple = std::sin(fy * 0.018f + layer * 9.0f);
             const float fine = ValueNoise(fx * 0.25f, fy * 0.25f, 53);
-            Rgb c = base * (0.78f + 0.42f * layer + 0.05f * ripple + 0.06f * fine);
+            const float speck = Random01(x, y, 55) - 0.5f;
+            Rgb c = base * (0.78f + 0.42f * layer + 0.05f * ripple + 0.06f * fine + 0.05f * speck);
             // A trace of chalk dust wiped across.
             const float wiped = Clamp01((dust.At(fx, fy) - 0.56f) * 3.0f);
             c = Mix(c, chalk, wiped * 0.12f);
@@ -138,10 +139,11 @@ FrameArt KraftPaper() {
             float fibre = 0;
             for (int k = 0; k < 3; ++k) {
                 const float u = fx * cosA[k] + fy * sinA[k], v = -fx * sinA[k] + fy * cosA[k];
-                const float n = ValueNoise(u * 0.03f, v * 0.5f, 63 + k);
-                fibre += Clamp01((n - 0.72f) * 5.0f) - Clamp01((0.2f - n) * 5.0f) * 0.6f;
+                const float n = ValueNoise(u * 0.06f, v * 0.8f, 63 + k);
+                fibre += Clamp01((n - 0.8f) * 5.0f) - Clamp01((0.15f - n) * 5.0f) * 0.6f;
             }
-            Rgb c = base * (0.9f + 0.12f * mottle + 0.035f * fibre);
+            const float grain = Random01(x, y, 65) - 0.5f;
+            Rgb c = base * (0.9f + 0.12f * mottle + 0.03f * fibre + 0.03f * grain);
             // Darker flecks of bark, small and irregular.
             const float fleck = ValueNoise(fx * 0.35f, fy * 0.35f, 67);
             const float where = specks.At(fx, fy);
