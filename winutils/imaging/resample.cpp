@@ -1,14 +1,13 @@
 #include "imaging/resample.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <vector>
 
 #include "imaging/pixel_limits.h"
+#include "imaging/resample_taps.h"
 #include "imaging/vec4.h"
 
 // Every sum below runs tap by tap in one fixed order, in single precision, with separate
@@ -16,94 +15,6 @@
 // bytes.
 
 namespace {
-
-// Keys' cubic with a = -0.5 (Catmull-Rom), the kernel of high-quality bicubic interpolation.
-double Cubic(double x) {
-    constexpr double a = -0.5;
-    x = std::fabs(x);
-    if (x < 1.0) return ((a + 2.0) * x - (a + 3.0)) * x * x + 1.0;
-    if (x < 2.0) return ((a * x - 5.0 * a) * x + 8.0 * a) * x - 4.0 * a;
-    return 0.0;
-}
-
-// 4 floats per pixel, aligned for SSE loads. Aligned by hand: some C runtimes' malloc gives
-// only 8-byte alignment to 32-bit programs, whatever the compiler assumes for new.
-class FloatRow {
-  public:
-    FloatRow() = default;
-    FloatRow(const FloatRow&) = delete;
-    FloatRow& operator=(const FloatRow&) = delete;
-    bool Allocate(std::size_t pixels) {
-        constexpr std::size_t align = alignof(Vec4);
-        storage_.reset(new (std::nothrow) unsigned char[pixels * sizeof(Vec4) + align]);
-        if (!storage_) return false;
-        const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(storage_.get());
-        data_ = reinterpret_cast<Vec4*>((at + align - 1) & ~std::uintptr_t(align - 1));
-        return true;
-    }
-    Vec4* get() const { return data_; }
-
-  private:
-    std::unique_ptr<unsigned char[]> storage_;
-    Vec4* data_ = nullptr;
-};
-
-// For each output position, the first contributing input position and its weights.
-struct Taps {
-    std::vector<int> first;
-    std::vector<int> count;
-    std::vector<float> weights; // stride maxCount per output position
-    FloatRow wide;              // the same weights, each repeated in four lanes
-    int maxCount = 0;
-
-    const float* Weights(int i) const { return weights.data() + std::size_t(i) * maxCount; }
-    const Vec4* WideWeights(int i) const { return wide.get() + std::size_t(i) * maxCount; }
-};
-
-// When shrinking, the kernel is stretched by the reduction factor so that it spans (and averages)
-// every input pixel under the output pixel; at the edges the weights are renormalised.
-bool BuildTaps(int inSize, int outSize, Taps& taps) {
-    const double scale = double(inSize) / outSize;
-    const double filterScale = std::max(scale, 1.0);
-    const double support = 2.0 * filterScale;
-    taps.maxCount = int(std::ceil(2.0 * support)) + 2;
-    try {
-        taps.first.resize(outSize);
-        taps.count.resize(outSize);
-        taps.weights.assign(std::size_t(outSize) * taps.maxCount, 0.0f);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    std::vector<double> w(taps.maxCount);
-    for (int i = 0; i < outSize; ++i) {
-        const double centre = (i + 0.5) * scale;
-        int lo = int(std::ceil(centre - support - 0.5));
-        int hi = int(std::floor(centre + support - 0.5));
-        lo = std::max(lo, 0);
-        hi = std::min(hi, inSize - 1);
-        double sum = 0.0;
-        int n = 0;
-        for (int j = lo; j <= hi && n < taps.maxCount; ++j, ++n) {
-            w[n] = Cubic((j + 0.5 - centre) / filterScale);
-            sum += w[n];
-        }
-        // Drop zero weights at both ends (the cubic's roots fall on whole pixels at scale 1).
-        int start = 0;
-        while (start < n - 1 && w[start] == 0.0)
-            ++start;
-        while (n - 1 > start && w[n - 1] == 0.0)
-            --n;
-        taps.first[i] = lo + start;
-        taps.count[i] = n - start;
-        float* out = taps.weights.data() + std::size_t(i) * taps.maxCount;
-        for (int k = start; k < n; ++k)
-            out[k - start] = float(w[k] / sum);
-    }
-    if (!taps.wide.Allocate(taps.weights.size())) return false;
-    for (std::size_t i = 0; i < taps.weights.size(); ++i)
-        taps.wide.get()[i] = Vec4Set1(taps.weights[i]);
-    return true;
-}
 
 // Source row to premultiplied floats: (b * a, g * a, r * a, a), all exact.
 void Premultiply(const std::uint8_t* row, int width, int pixelBytes, Vec4* out) {
@@ -114,7 +25,7 @@ void Premultiply(const std::uint8_t* row, int width, int pixelBytes, Vec4* out) 
 }
 
 // Horizontal pass of one row into dw premultiplied float pixels.
-void FilterRow(const Vec4* in, const Taps& taps, int outWidth, Vec4* out) {
+void FilterRow(const Vec4* in, const FilterTaps& taps, int outWidth, Vec4* out) {
     int x = 0;
     // Two outputs at a time: two independent addition chains keep the pipeline busy.
     for (; x + 1 < outWidth; x += 2) {
@@ -168,7 +79,7 @@ class CResampler {
           dstStride_(dstStride) {}
 
     bool Run() {
-        if (!BuildTaps(sw_, dw_, hTaps_) || !BuildTaps(sh_, dh_, vTaps_)) return false;
+        if (!BuildFilterTaps(sw_, dw_, hTaps_) || !BuildFilterTaps(sh_, dh_, vTaps_)) return false;
         if (!source_.Allocate(std::size_t(sw_))) return false;
         return dh_ < sh_ ? RunShrinking() : RunEnlarging();
     }
@@ -268,7 +179,7 @@ class CResampler {
     std::uint8_t* const dst_;
     const int dw_, dh_;
     const std::ptrdiff_t dstStride_;
-    Taps hTaps_, vTaps_;
+    FilterTaps hTaps_, vTaps_;
     FloatRow source_;
     int nextRow_ = 0;
 };
