@@ -10,3 +10,5 @@ source "$root/tools/display.sh"
 export KV_WINEPREFIX_USED="$build/wineprefix"
 if [ -z "${DISPLAY:-}" ]; then kv_start_display; else trap kv_stop_display EXIT; fi
 "$build/wine-run.sh" "$build/tools/demo/kvdemo.exe"
+# The composition engine's pictures (frames, tiles, signature, crop) for people to look at.
+"$build/wine-run.sh" "$build/bench/gallery/compose_gallery.exe" && echo "gallery pictures in out/gallery"
