@@ -10,9 +10,24 @@
 #include "lang/lang_state.h"
 #include "upload/upload_flow.h"
 
+namespace {
+
+// Nothing may be thrown into the host: an exception (out of memory) becomes the failure value.
+template <typename Fn, typename Result> Result Guarded(Fn&& fn, Result failure) noexcept {
+    try {
+        return fn();
+    } catch (...) {
+        return failure;
+    }
+}
+
+}  // namespace
+
 extern "C" {
 
-void WINAPI SetSettings(const wchar_t* text) { GlobalSettingsText() = text ? text : L""; }
+void WINAPI SetSettings(const wchar_t* text) {
+    Guarded([&] { return (GlobalSettingsText() = text ? text : L"", 0); }, 0);
+}
 
 int WINAPI GetSettings(wchar_t* buffer) {
     const std::wstring& text = GlobalSettingsText();
@@ -22,18 +37,23 @@ int WINAPI GetSettings(wchar_t* buffer) {
 
 BOOL WINAPI ShowUploadFileDialog(OPENFILENAMEW* request) {
     if (!request) return FALSE;
-    CSettingsStore store;
-    store.Load(GlobalSettingsText());
-    BOOL result = (request->Flags & OFN_EXPLORER) ? RunUploadFlow(request, &store)
-                                                  : GetOpenFileNameW(request);
-    GlobalSettingsText() = store.GetText();
+    BOOL result = Guarded(
+        [&] {
+            CSettingsStore store;
+            store.Load(GlobalSettingsText());
+            BOOL chosen = (request->Flags & OFN_EXPLORER) ? RunUploadFlow(request, &store)
+                                                          : GetOpenFileNameW(request);
+            GlobalSettingsText() = store.GetText();
+            return chosen;
+        },
+        FALSE);
     SetForegroundWindow(request->hwndOwner);
     return result;
 }
 
 void WINAPI SetLangCache(const wchar_t* englishText, const wchar_t* currentText,
                          const char* currentLanguage) {
-    SetLangCacheData(englishText, currentText, currentLanguage);
+    Guarded([&] { return (SetLangCacheData(englishText, currentText, currentLanguage), 0); }, 0);
 }
 
 HWND WINAPI ShowLanguageFileManager(HWND, const wchar_t*) { return nullptr; }
