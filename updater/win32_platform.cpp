@@ -141,7 +141,7 @@ int Win32Platform::DeleteFolder(const std::wstring& folder) {
     int code = 0;
     if (FitsShell(folder.size() + LongestPathBelow(folder) + 1)) {
         code = RunShellOperation(FileOperation::Delete, folder, L"");
-        if (!Exists(folder)) return code;
+        if (!Exists(folder)) return 0;
     }
     DWORD error = RemoveTree(folder);
     if (!Exists(folder)) return 0;

@@ -35,25 +35,26 @@ Tree OldVersion() {
     };
 }
 
-Tree NewVersion() {
-    return {
+Tree NewVersion(bool deep) {
+    Tree tree = {
         {L"korvane.exe", updtest::ReadBytes(updtest::StandinPath())},
         {L"chrome.dll", "new chrome"},
         {L"new.manifest", "the new version's manifest"},
         {L"sub\\a.txt", "new a, longer than the old one"},
         {L"sub\\deep\\b.bin", std::string("\0\1\2\xff", 4)},
         {L"sub\\new-only.txt", "only in the new version"},
-        {kLongFolders + L"\\far.txt", "deep below"},
     };
+    if (deep) tree[kLongFolders + L"\\far.txt"] = "deep below";
+    return tree;
 }
 
 // The new version over the old one, the old executable and top-level manifests removed.
-Tree Installed() {
+Tree Installed(const Tree& newVersion) {
     Tree tree = OldVersion();
     tree.erase(L"korvane.exe");
     tree.erase(L"korvane.manifest");
     tree.erase(L"chrome.manifest");
-    for (const auto& [path, content] : NewVersion())
+    for (const auto& [path, content] : newVersion)
         tree[path] = content;
     return tree;
 }
@@ -61,13 +62,14 @@ Tree Installed() {
 struct Layout {
     std::wstring install;
     std::wstring update;
+    Tree newVersion;
 };
 
-Layout Prepare(const wchar_t* name) {
-    const std::wstring base = kvtest::MakeTempDir(name);
-    Layout layout{base + L"\\Korvane", base + L"\\KorvaneUpdate"};
+Layout Prepare(const wchar_t* name, bool deep = false) {
+    const std::wstring base = updtest::MakeCleanDir(name);
+    Layout layout{base + L"\\Korvane", base + L"\\KorvaneUpdate", NewVersion(deep)};
     updtest::WriteTree(layout.install, OldVersion());
-    updtest::WriteTree(layout.update, NewVersion());
+    updtest::WriteTree(layout.update, layout.newVersion);
     return layout;
 }
 
@@ -105,7 +107,8 @@ void ExpectInstalled(updtest::UpdaterRun& run, const Layout& layout) {
         << "the browser was not started";
     Tree after = updtest::ReadTree(layout.install);
     after.erase(kMarker);
-    EXPECT_EQ(updtest::Differences(after, Installed()), std::vector<std::wstring>{});
+    EXPECT_EQ(updtest::Differences(after, Installed(layout.newVersion)),
+              std::vector<std::wstring>{});
     EXPECT_FALSE(updtest::PathExists(layout.update)) << "the temporary folder is left";
 }
 
@@ -113,11 +116,14 @@ TEST(Install, ReplacesTheOldVersionAndStartsTheBrowser) {
     struct Case {
         const char* name;
         const wchar_t* wineVersion; // null: Wine's own, a version from 6 on
+        bool deep;                  // a new file's path passes 260 characters
     };
-    const Case cases[] = {{"through the shell", nullptr}, {"directly on version 5", L"winxp64"}};
+    const Case cases[] = {{"through the shell", nullptr, false},
+                          {"directly on version 5", L"winxp64", false},
+                          {"with deep paths", nullptr, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Layout layout = Prepare(L"updater-install");
+        const Layout layout = Prepare(L"updater-install", c.deep);
         std::optional<updtest::WineVersionOverride> version;
         if (c.wineVersion) version.emplace(c.wineVersion);
         updtest::UpdaterRun run(layout.install, layout.update);
@@ -146,7 +152,7 @@ TEST(Install, LockedExecutableWaitsForTheUser) {
     EXPECT_EQ(updtest::BoxText(box), kLockedText);
     EXPECT_EQ(updtest::Differences(updtest::ReadTree(layout.install), OldVersion()),
               std::vector<std::wstring>{});
-    EXPECT_EQ(updtest::Differences(updtest::ReadTree(layout.update), NewVersion()),
+    EXPECT_EQ(updtest::Differences(updtest::ReadTree(layout.update), layout.newVersion),
               std::vector<std::wstring>{});
 
     holder.Release();
@@ -174,7 +180,7 @@ TEST(Install, UnusableCommandLinesOnlyShowTheirBox) {
         EXPECT_EQ(*status, 0u);
         EXPECT_EQ(updtest::Differences(updtest::ReadTree(layout.install), OldVersion()),
                   std::vector<std::wstring>{});
-        EXPECT_EQ(updtest::Differences(updtest::ReadTree(layout.update), NewVersion()),
+        EXPECT_EQ(updtest::Differences(updtest::ReadTree(layout.update), layout.newVersion),
                   std::vector<std::wstring>{});
     }
 }

@@ -32,7 +32,32 @@ void ReadFolder(const std::wstring& folder, const std::wstring& prefix, Tree& tr
     FindClose(find);
 }
 
+void RemoveContents(const std::wstring& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring path = folder + L"\\" + name;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveContents(path);
+            RemoveDirectoryW(path.c_str());
+        } else {
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+        }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+}
+
 } // namespace
+
+std::wstring MakeCleanDir(const std::wstring& name) {
+    const std::wstring folder = kvtest::MakeTempDir(name);
+    RemoveContents(Extended(folder));
+    return folder;
+}
 
 std::wstring Extended(const std::wstring& path) {
     return path.rfind(L"\\\\?\\", 0) == 0 ? path : L"\\\\?\\" + path;

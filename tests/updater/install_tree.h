@@ -13,6 +13,10 @@ namespace updtest {
 // Relative path ("sub\\file.txt") to file content.
 using Tree = std::map<std::wstring, std::string>;
 
+// A fresh, empty folder for one test (kvtest::MakeTempDir, emptied also of paths past 260
+// characters that a previous run with the same process id left behind).
+std::wstring MakeCleanDir(const std::wstring& name);
+
 // Writes the files below root, creating folders; paths of any length.
 void WriteTree(const std::wstring& root, const Tree& tree);
 // Every file below root (an absent root reads as empty).

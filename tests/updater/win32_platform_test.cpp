@@ -42,7 +42,7 @@ std::wstring Current() {
 }
 
 TEST(Win32Platform, LongPathsAreTestedAndDeleted) {
-    const std::wstring root = kvtest::MakeTempDir(L"updater-ops");
+    const std::wstring root = updtest::MakeCleanDir(L"updater-ops");
     const std::wstring file = root + L"\\" + kDeep + L"\\far.txt";
     updtest::WriteTree(root, {{kDeep + L"\\far.txt", "far"}});
     ASSERT_GT(file.size(), 260u);
@@ -55,7 +55,7 @@ TEST(Win32Platform, LongPathsAreTestedAndDeleted) {
 }
 
 TEST(Win32Platform, CopyOfAFolderBringsEveryFile) {
-    const std::wstring root = kvtest::MakeTempDir(L"updater-copy");
+    const std::wstring root = updtest::MakeCleanDir(L"updater-copy");
     const std::wstring source = root + L"\\new", target = root + L"\\old";
     updtest::WriteTree(source, SourceTree());
     updtest::WriteTree(target, {{L"sub\\stale.txt", "old content"}, {L"kept.txt", "kept"}});
@@ -68,7 +68,7 @@ TEST(Win32Platform, CopyOfAFolderBringsEveryFile) {
 }
 
 TEST(Win32Platform, MissingFilesAreCopiedOrTheFailureReported) {
-    const std::wstring root = kvtest::MakeTempDir(L"updater-missing");
+    const std::wstring root = updtest::MakeCleanDir(L"updater-missing");
     const std::wstring source = root + L"\\new", target = root + L"\\old";
     updtest::WriteTree(source, SourceTree());
     // Same size as the new file but older: it is replaced all the same.
@@ -85,7 +85,7 @@ TEST(Win32Platform, MissingFilesAreCopiedOrTheFailureReported) {
 }
 
 TEST(Win32Platform, FolderDeletionStepsOutOfTheCurrentDirectory) {
-    const std::wstring root = kvtest::MakeTempDir(L"updater-delete");
+    const std::wstring root = updtest::MakeCleanDir(L"updater-delete");
     const std::wstring folder = root + L"\\KorvaneUpdate";
     updtest::WriteTree(folder, SourceTree());
     const std::wstring before = Current();
@@ -101,7 +101,7 @@ TEST(Win32Platform, FolderDeletionStepsOutOfTheCurrentDirectory) {
 
 // Deep paths once sent the shell's deletion into the current directory instead.
 TEST(Win32Platform, DeepDeletionsStayInTheirFolder) {
-    const std::wstring root = kvtest::MakeTempDir(L"updater-bystander");
+    const std::wstring root = updtest::MakeCleanDir(L"updater-bystander");
     const std::wstring bystander = root + L"\\bystander", install = root + L"\\install";
     const Tree bystanderFiles = {{L"precious.txt", "keep"}, {L"sub\\also.txt", "keep too"}};
     updtest::WriteTree(bystander, bystanderFiles);
