@@ -17,6 +17,9 @@ const wchar_t kMarker[] = L"standin-started.txt";
 const wchar_t kLockedText[] =
     L"Failed to remove korvane.exe. Please kill all Korvane.exe processes from task manager and "
     L"click OK to retry. Click Cancel to stop trying.";
+const wchar_t kCopyRetryText[] =
+    L"Failed to copy new version files. Please kill all Korvane.exe processes from task manager "
+    L"and click OK to retry. Click Cancel to stop trying.";
 
 // Folder names that take the deepest new file well past 260 characters.
 const std::wstring kLongFolders = std::wstring(60, L'l') + L"\\" + std::wstring(60, L'o') + L"\\" +
@@ -157,6 +160,41 @@ TEST(Install, LockedExecutableWaitsForTheUser) {
 
     holder.Release();
     kvtest::ClickButton(box, IDOK);
+    ExpectInstalled(run, layout);
+}
+
+// A file the old version still holds cannot be replaced: the copy reports it and is retried.
+TEST(Install, LockedFileFailsTheCopyUntilReleased) {
+    const Layout layout = Prepare(L"updater-copy-locked");
+    FileHolder holder(layout.install + L"\\chrome.dll");
+    ASSERT_TRUE(holder.Holds());
+    updtest::UpdaterRun run(layout.install, layout.update);
+    ASSERT_TRUE(run.Started());
+
+    HWND failed = updtest::WaitForBox(run.Id(), 30000);
+    ASSERT_TRUE(failed);
+    const std::wstring text = updtest::BoxText(failed);
+    const std::wstring prefix = L"SHFileOperation failed:";
+    ASSERT_EQ(text.substr(0, prefix.size()), prefix);
+    const std::wstring code = text.substr(prefix.size());
+    EXPECT_FALSE(code.empty());
+    EXPECT_EQ(code.find_first_not_of(L"0123456789abcdef"), std::wstring::npos) << code;
+    kvtest::ClickButton(failed, IDOK);
+
+    ASSERT_TRUE(kvtest::WaitUntil([&] { return !IsWindow(failed); }));
+    HWND question = updtest::WaitForBox(run.Id(), 10000);
+    ASSERT_TRUE(question);
+    EXPECT_EQ(updtest::BoxText(question), kCopyRetryText);
+    // The old executable and manifests are gone, the new files still wait in their folder.
+    Tree installed = updtest::ReadTree(layout.install);
+    EXPECT_NE(installed[L"korvane.exe"], "old browser");
+    EXPECT_EQ(installed.count(L"korvane.manifest"), 0u);
+    EXPECT_EQ(installed.at(L"chrome.dll"), "old chrome");
+    EXPECT_EQ(updtest::Differences(updtest::ReadTree(layout.update), layout.newVersion),
+              std::vector<std::wstring>{});
+
+    holder.Release();
+    kvtest::ClickButton(question, IDOK);
     ExpectInstalled(run, layout);
 }
 
