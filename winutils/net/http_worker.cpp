@@ -230,7 +230,8 @@ void CHttpWorker::AddHeader(HINTERNET request, const std::wstring& header) {
 
 bool CHttpWorker::InternetFailure() {
     DWORD error = GetLastError();
-    ShowMessage(TranslateText(L"Internet Exception:") + L"\n" + InternetErrorText(error));
+    // Translated with its line break: the language files hold the text that way.
+    ShowMessage(TranslateText(L"Internet Exception:\n") + InternetErrorText(error));
     return false;
 }
 
