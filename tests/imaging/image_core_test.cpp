@@ -182,9 +182,12 @@ TEST(CxImage, CreationLimitsAndTheirTexts) {
     const Case cases[] = {
         {0, 10, 24, "CxImage::Create : width and height must be greater than zero"},
         {10, 0, 32, "CxImage::Create : width and height must be greater than zero"},
-        {8192, 8192, 32, nullptr}, // exactly 2^31 bits
-        {8192, 8193, 32, "CXIMAGE_MAX_MEMORY exceeded"},
+        {8192, 8192, 32, nullptr},
+        // A 32-bit request holds 24 colour bits: the limit is 2^31 bits of those.
+        {11585, 7723, 32, nullptr}, // 2,147,302,920 colour bits
+        {11586, 7723, 32, "CXIMAGE_MAX_MEMORY exceeded"},
         {4294967295u, 4294967295u, 32, "CXIMAGE_MAX_MEMORY exceeded"}, // the product overflows
+        {11585, 7723, 24, nullptr},
         {11586, 7723, 24, "CXIMAGE_MAX_MEMORY exceeded"},
     };
     for (const Case& c : cases) {

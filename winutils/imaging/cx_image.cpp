@@ -79,8 +79,11 @@ bool CxImage::Create(std::uint32_t width, std::uint32_t height, std::uint32_t bi
         SetLastError("CxImage::Create : bits per pixel must be 24 or 32");
         return false;
     }
+    // The limit is on the colour rows: a 32-bit request keeps 24 colour bits, its alpha plane
+    // comes on top.
+    constexpr std::uint64_t kColourBits = 24;
     const std::uint64_t pixels = std::uint64_t(width) * height; // exact in 64 bits
-    if (pixels > UINT64_MAX / bitsPerPixel || ((pixels * bitsPerPixel) & ~7ull) > kMaxPixelBits) {
+    if (pixels > UINT64_MAX / kColourBits || ((pixels * kColourBits) & ~7ull) > kMaxPixelBits) {
         SetLastError("CXIMAGE_MAX_MEMORY exceeded");
         return false;
     }
