@@ -148,6 +148,25 @@ TEST(WaitWithMessagePump, ReturnsOnAnAutoResetEventAndDispatches) {
     EXPECT_FALSE(WaitWithMessagePump(nullptr));
 }
 
+// A message already in the queue when the wait begins (the caller's own loop has looked at the
+// queue since it arrived) is still handled during the wait, not after it.
+TEST(WaitWithMessagePump, HandlesMessagesQueuedBeforeTheWait) {
+    ResponsiveWindow window;
+    HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    PostMessageW(window.hwnd, WM_APP, 0, 0);
+    MSG msg;
+    PeekMessageW(&msg, nullptr, WM_USER + 7, WM_USER + 7, PM_NOREMOVE);
+    std::thread setter([event] {
+        Sleep(1000);
+        SetEvent(event);
+    });
+    EXPECT_TRUE(WaitWithMessagePump(event));
+    bool handledDuringWait = ResponsiveWindow::answered;
+    setter.join();
+    CloseHandle(event);
+    EXPECT_TRUE(handledDuringWait) << "the queued message waited for the end of the wait";
+}
+
 TEST(FindMenuItemByText, IgnoresAcceleratorMarksAndCase) {
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, 1, L"&Open");

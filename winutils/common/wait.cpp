@@ -6,15 +6,17 @@
 
 bool WaitWithMessagePump(HANDLE handle) {
     for (;;) {
-        DWORD result = MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT);
-        // The wait itself consumes an auto-reset event, so its result is what counts.
-        if (result == WAIT_OBJECT_0) return true;
-        if (result != WAIT_OBJECT_0 + 1) return false;
+        // The wait only wakes for messages that arrive after the queue was last looked at, so
+        // whatever is queued already is dispatched first.
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
+        DWORD result = MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT);
+        // The wait itself consumes an auto-reset event, so its result is what counts.
+        if (result == WAIT_OBJECT_0) return true;
+        if (result != WAIT_OBJECT_0 + 1) return false;
     }
 }
 
