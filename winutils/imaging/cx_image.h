@@ -21,7 +21,7 @@ class KV_IMAGE_CORE_API CxImage {
     virtual ~CxImage();
 
     // bitsPerPixel 24, or 32 for 24 colour bits plus an alpha plane filled with 255. Fails
-    // (keeping the last-error text) for a zero size, more than 256 MiB of pixel data, or when
+    // (keeping the last-error text) for a zero size, more than 256 MiB of colour data, or when
     // memory runs out; the image is empty then.
     bool Create(std::uint32_t width, std::uint32_t height, std::uint32_t bitsPerPixel);
     // From 24- or 32-bit pixels (blue, green, red[, alpha]); with flip, array row i becomes
